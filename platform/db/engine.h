@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -54,6 +55,18 @@ struct Date {
     friend bool operator==(Date, Date) = default;
     friend auto operator<=>(Date, Date) = default;
 };
+
+// Day 1 of the engine's count is 0001-01-01, which lies 719162 days before
+// the system clock's epoch 1970-01-01.
+inline constexpr std::int32_t kEngineDayOfUnixEpoch = 719163;
+
+constexpr Date ToEngineDate(std::chrono::sys_days day) {
+    return Date{static_cast<std::int32_t>(day.time_since_epoch().count()) + kEngineDayOfUnixEpoch};
+}
+
+constexpr std::chrono::sys_days FromEngineDate(Date date) {
+    return std::chrono::sys_days{std::chrono::days{date.days - kEngineDayOfUnixEpoch}};
+}
 
 // One field's value; monostate is an empty (null) field. Short, Long and
 // AutoInc hold int32, Number and Currency double, Logical bool.
