@@ -33,12 +33,15 @@ enum class FieldType {
     Currency,
     Logical,
     AutoInc,
+    Time,       // milliseconds since midnight, held as int32
+    Timestamp,  // milliseconds, days numbered as for Date, held as double
+    Bytes,      // raw bytes of a fixed length, held as string
 };
 
 struct FieldDef {
     std::string name;
     FieldType type = FieldType::Number;
-    int size = 0;  // characters for Alpha; 0 for the fixed-size types
+    int size = 0;  // characters for Alpha, bytes for Bytes; 0 for the fixed-size types
 };
 
 struct IndexDef {
@@ -68,8 +71,9 @@ constexpr std::chrono::sys_days FromEngineDate(Date date) {
     return std::chrono::sys_days{std::chrono::days{date.days - kEngineDayOfUnixEpoch}};
 }
 
-// One field's value; monostate is an empty (null) field. Short, Long and
-// AutoInc hold int32, Number and Currency double, Logical bool.
+// One field's value; monostate is an empty (null) field. Short, Long,
+// AutoInc and Time hold int32, Number, Currency and Timestamp double,
+// Logical bool, Alpha and Bytes string.
 using FieldValue = std::variant<std::monostate, std::string, double, std::int32_t, bool, Date>;
 using Record = std::vector<FieldValue>;
 
