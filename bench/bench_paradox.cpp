@@ -12,8 +12,8 @@ extern "C" {
 #include <string>
 
 #include "db/paradox/paradoxtable.h"
-#include "db/paradox/tablefiles.h"
 #include "db/paradox/tablereader.h"
+#include "fileio/filereplace.h"
 #include "weightloggenerator.h"
 
 namespace {
@@ -41,7 +41,7 @@ void OursReadHundredYears(benchmark::State& state) {
     const ScratchFolder folder;
     const auto db = bench::WriteWeightLog(folder.path(), "Century", kHundredYears);
     for (auto _ : state) {
-        const auto image = db::paradox::ReadTable(db::paradox::ReadWholeFile(db), db.string());
+        const auto image = db::paradox::ReadTable(fileio::ReadWholeFile(db), db.string());
         benchmark::DoNotOptimize(image.records.data());
     }
 }

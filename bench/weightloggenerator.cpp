@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "db/paradox/indexwriter.h"
-#include "db/paradox/tablefiles.h"
 #include "db/paradox/tablewriter.h"
 #include "db/paradox/weightlog.h"
+#include "fileio/filereplace.h"
 
 namespace bench {
 
@@ -29,8 +29,10 @@ std::filesystem::path WriteWeightLog(const std::filesystem::path& folder, const 
     const auto log = GenerateWeightLog(days);
     const auto db = folder / (std::string(name) + ".db");
     const auto px = folder / (std::string(name) + ".PX");
-    db::paradox::ReplaceFile(db, db::paradox::WriteTable(log, db.filename().string()));
-    db::paradox::ReplaceFile(px, db::paradox::WriteIndex(log, px.filename().string()));
+    fileio::ReplaceFile(db, db::paradox::WriteTable(log, db.filename().string()),
+                        fileio::Durability::Durable);
+    fileio::ReplaceFile(px, db::paradox::WriteIndex(log, px.filename().string()),
+                        fileio::Durability::Durable);
     return db;
 }
 

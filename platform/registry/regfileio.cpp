@@ -1,15 +1,12 @@
 #include "registry/regfileio.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
+#include <span>
 #include <string>
 #include <system_error>
-#include <utility>
+#include <vector>
 
+#include "fileio/filereplace.h"
 #include "registry/regfile.h"
 
 namespace registry {
@@ -18,68 +15,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr mode_t kNewFileMode = 0644;
-
-[[noreturn]] void ThrowErrno(const std::string& what, const fs::path& path) {
-    throw std::system_error(errno, std::generic_category(), what + " " + path.string());
-}
-
-// Closes the descriptor it holds when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-// The file's bytes; nothing when it does not exist.
-std::optional<std::string> ReadWholeFile(const fs::path& file) {
-    Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
+// The file's text; nothing when it does not exist.
+std::optional<std::string> ReadFileText(const fs::path& file) {
+    try {
+        const std::vector<std::byte> bytes = fileio::ReadWholeFile(file);
+        return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    } catch (const std::system_error& error) {
+        if (error.code() == std::errc::no_such_file_or_directory ||
+            error.code() == std::errc::not_a_directory) {
             return std::nullopt;
         }
-        ThrowErrno("cannot open", file);
-    }
-    std::string content;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ThrowErrno("cannot read", file);
-        }
-        if (got == 0) {
-            return content;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-}
-
-void WriteAll(int fd, const std::string& text, const fs::path& file) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ThrowErrno("cannot write", file);
-        }
-        done += static_cast<std::size_t>(put);
+        throw;
     }
 }
 
@@ -93,25 +39,10 @@ fs::path BackupPath(const fs::path& file) {
     return backup;
 }
 
-// A replaced file keeps its permissions; a new one is readable by all, as
-// machine records written by root must be.
-mode_t ModeFor(const fs::path& file) {
-    struct stat info {};
-    return ::stat(file.c_str(), &info) == 0 ? (info.st_mode & 07777) : kNewFileMode;
-}
-
-// Makes the rename itself survive a power cut.
-void FlushFolder(const fs::path& folder) {
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) {
-        ::fsync(fd.get());
-    }
-}
-
 }  // namespace
 
 RegTree LoadRegFile(const fs::path& file) {
-    const std::optional<std::string> content = ReadWholeFile(file);
+    const std::optional<std::string> content = ReadFileText(file);
     if (!content) {
         return {};
     }
@@ -133,25 +64,7 @@ void SaveRegFile(const fs::path& file, const RegTree& tree) {
     if (!folder.empty() && !fs::create_directories(folder, error) && error) {
         throw std::system_error(error, "cannot create " + folder.string());
     }
-    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    Descriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) {
-        ThrowErrno("cannot create a file in", folder);
-    }
-    try {
-        WriteAll(fd.get(), text, temporary);
-        if (::fchmod(fd.get(), ModeFor(file)) != 0 || ::fsync(fd.get()) != 0 ||
-            ::close(fd.release()) != 0) {
-            ThrowErrno("cannot write", temporary);
-        }
-        if (::rename(temporary.c_str(), file.c_str()) != 0) {
-            ThrowErrno("cannot replace", file);
-        }
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
-    FlushFolder(folder);
+    fileio::ReplaceFile(file, std::as_bytes(std::span(text)), fileio::Durability::Durable);
 }
 
 }  // namespace registry

@@ -9,7 +9,6 @@
 #include <random>
 
 #include "db/paradox/paradoxengine.h"
-#include "db/paradox/tablefiles.h"
 #include "db/paradox/tablelock.h"
 #include "paradoxtestdata.h"
 #include "pxliboracle.h"
