@@ -1,0 +1,160 @@
+#pragma once
+
+// The main window. How the pieces meet: FormActivate reads the settings
+// store, sets the unit texts, opens the current weight log in Table1 and
+// runs the automatic today check; the File and Options menus change the
+// current file or the unit and run FormActivate again; Table1's events
+// (after post, before delete, calculated fields) carry the weight log's
+// reactions; the pages show what the analysis writes into them. Handlers
+// live in the folder of the subsystem they belong to: this file's .cpp holds
+// the shell's, app/weightlog/ the weight log's.
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+#include "db/ttable.h"
+#include "shell/settingsstore.h"
+#include "vcl/application.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace db {
+class TDateField;
+class TFloatField;
+namespace views {
+class TDBGrid;
+}
+}  // namespace db
+
+namespace vcl {
+class TShape;
+}
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(SettingsStore settings = SettingsStore());
+    ~TMainForm() override;
+
+    // The activation sequence; the window system runs it when the window is
+    // first shown, the handlers below run it directly.
+    void FormActivate();
+
+    void New1Click();
+    void Open1Click();
+    void Exit1Click();
+    void Main1Click();
+    void Week1Click();
+    void Day1Click();
+    void Future1Click();
+    void Goal1Click();
+    void Calculate1Click();
+    void Entries1Click();
+    void Contents1Click();
+    void Find1Click();
+    void About1Click();
+
+    void SetRegInfo(int selector, const std::string& text, bool flag, float number);
+    void AutoEntryatStartup1Click();
+    void Imperial1Click();
+    void Metric1Click();
+
+    void Table1CalcFields();
+    void Table1BeforeDelete();
+    void DBGrid1KeyDown();
+    void AddTodayButtonClick();
+    void EditWeightButtonClick();
+
+    // The path of the weight log in use, as the settings store gave it.
+    const std::string& CurrentFile() const { return currentFile_; }
+
+    // AddTodayButton's Tag: 1 lets the next today check that finds an entry
+    // for today pass without a message.
+    int AddTodayTag() const;
+    void SetAddTodayTag(int tag);
+
+    db::TTable Table1;
+    db::TDateField* Table1DATE;
+    db::TFloatField* Table1WEIGHT;
+    db::TFloatField* Table1WEIGHTKG;
+
+    QLabel* Panel1;
+    vcl::TShape* Shape4;
+    vcl::TShape* GreenLight;
+    vcl::TShape* YellowLight;
+    vcl::TShape* RedLight;
+    QTabWidget* PageControl1;
+    QWidget* Main;
+    QWidget* Week;
+    QWidget* Day;
+    QWidget* Future;
+    QWidget* Goal;
+    QWidget* Calculate;
+    QWidget* Entries;
+    std::array<QLabel*, 2> StatusBar1Panels;
+    QLabel* GoalLabel;
+    std::array<QLabel*, 4> CaLabels;
+    db::views::TDBGrid* DBGrid1;
+    QWidget* Panel2;
+    QPushButton* AddTodayButton;
+    QPushButton* EditWeightButton;
+    vcl::OpenDialogRequest OpenDialog1;
+
+    QAction* File1;
+    QAction* New1;
+    QAction* Open1;
+    QAction* Exit1;
+    QAction* Options1;
+    QAction* AutoEntryatStartup1;
+    QAction* Imperial1;
+    QAction* Metric1;
+    QAction* Window1;
+    QAction* Main1;
+    QAction* Week1;
+    QAction* Day1;
+    QAction* Future1;
+    QAction* Goal1;
+    QAction* Calculate1;
+    QAction* Entries1;
+    QAction* Help1;
+    QAction* Contents1;
+    QAction* Find1;
+    QAction* About1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateTable();
+    void CreateHeader();
+    void CreatePages();
+    void CreateEntriesPage();
+    void CreateGoalPage();
+    void CreateStatusBar();
+    void CreateMenu();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, int helpContext);
+    QMenu* AddSubmenu(const char* name, const char* caption, int helpContext);
+    void BindEvents();
+    // Sets the unit's check marks as the program does, not as a user's
+    // click: Imperial1Click must see the mark as it was before the click.
+    void CheckUnit(bool imperial);
+    void SwitchUnit(QAction* item, bool pounds);
+
+    SettingsStore settings_;
+    std::string currentFile_;
+    QActionGroup* unitGroup_;
+    bool activated_ = false;
+    bool unitClickedWhileUnchecked_ = false;
+};
+
+// The main window of the run; the dialogs reach back to it through this.
+extern TMainForm* MainForm;
