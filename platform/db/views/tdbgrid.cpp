@@ -36,6 +36,8 @@ TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent), model_(new DBGridModel(t
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as tight as the text, as a grid of entries is read row by row.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setHighlightSections(false);
 
     connect(model_, &DBGridModel::CurrentRowMoved, this, &TDBGrid::ShowCurrentRow);
