@@ -1,30 +1,22 @@
 #include "weightlogtest.h"
 
-#include "sysutils/numberformat.h"
+#include "weightlogfields.h"
 
 WeightLogTest::WeightLogTest() {
-    date = table.AddDateField("DATE");
-    weight = table.AddFloatField("WEIGHT");
-    weight->SetRequired(true);
-    weightKg = table.AddFloatField("WEIGHTKG", db::TFieldKind::fkCalculated);
-    for (db::TFloatField* field : {weight, weightKg}) {
-        field->SetDisplayFormat("####.0");
-        field->SetEditFormat("####.0");
-        field->SetMinValue(0);
-        field->SetMaxValue(999.5);
-    }
-    table.SetAutoCalcFields(false);
-    table.OnCalcFields = [this](db::TTable& dataSet) {
+    const WeightLogFields fields = AddWeightLogFields(table);
+    date = fields.date;
+    weight = fields.weight;
+    weightKg = fields.weightKg;
+    // Counted around the program's own kilogram column.
+    table.OnCalcFields = [this, calculate = table.OnCalcFields](db::TTable& dataSet) {
         ++calcCalls;
-        const double kilograms = dataSet.FieldByName("WEIGHT").AsFloat() * 0.453592;
-        dataSet.SetFieldValues("WEIGHTKG", sysutils::FormatFloat("###0.0", kilograms));
+        calculate(dataSet);
     };
     table.AfterPost = [this](db::TTable&) { ++afterPosts; };
 }
 
 void WeightLogTest::CreateLog(int count) {
-    engine.create(kLog, {{"DATE", db::FieldType::Date, 0}, {"WEIGHT", db::FieldType::Number, 0}},
-                  {{"PRIMARY", {"DATE"}, true, true}});
+    CreateWeightLog(engine, kLog);
     for (int i = 0; i < count; ++i) {
         LogFile().records.push_back({db::ToEngineDate(Day(i)), 150.0 + i});
     }
