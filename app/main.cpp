@@ -8,7 +8,9 @@
 #include "shell/tsplashform.h"
 #include "sysutils/numberformat.h"
 #include "vcl/application.h"
+#include "weightlog/teditweightdlg.h"
 #include "weightlog/tnewfiledlg.h"
+#include "weightlog/ttodaysweightdlg.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,8 +29,12 @@ int main(int argc, char** argv) {
 
         TMainForm mainForm;
         MainForm = &mainForm;
+        TTodaysWeightDlg todaysWeightDlg(&mainForm);
+        TodaysWeightDlg = &todaysWeightDlg;
         TNewFileDlg newFileDlg(&mainForm);
         NewFileDlg = &newFileDlg;
+        TEditWeightDlg editWeightDlg(&mainForm);
+        EditWeightDlg = &editWeightDlg;
         TAboutBox aboutBox(&mainForm);
         AboutBox = &aboutBox;
 

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -39,10 +40,19 @@ QString FromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::chrono::sys_days LocalDate() {
+    const QDate today = QDate::currentDate();
+    return std::chrono::sys_days{std::chrono::year{today.year()} /
+                                 std::chrono::month{static_cast<unsigned>(today.month())} /
+                                 std::chrono::day{static_cast<unsigned>(today.day())}};
+}
+
 }  // namespace
 
 TMainForm::TMainForm(SettingsStore settings)
-    : Table1([]() -> db::Engine& { return db::DatabaseEngine(); }), settings_(std::move(settings)) {
+    : Today(LocalDate),
+      Table1([]() -> db::Engine& { return db::DatabaseEngine(); }),
+      settings_(std::move(settings)) {
     setObjectName("MainForm");
     setWindowTitle("Bodelog V1.0");
     resize(618, 414);
@@ -305,6 +315,7 @@ void TMainForm::BindEvents() {
     Bind(EditWeightButton, &QPushButton::clicked, this, [this] { EditWeightButtonClick(); });
     Bind(DBGrid1, &db::views::TDBGrid::RowDoubleClicked, this, [this] { EditWeightButtonClick(); });
     Bind(DBGrid1, &db::views::TDBGrid::KeyReleased, this, [this] { DBGrid1KeyDown(); });
+    Table1.AfterPost = [this](db::TTable&) { Table1AfterPost(); };
     Table1.OnCalcFields = [this](db::TTable&) { Table1CalcFields(); };
     Table1.BeforeDelete = [this](db::TTable&) { Table1BeforeDelete(); };
 }

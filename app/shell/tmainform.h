@@ -7,11 +7,13 @@
 // (after post, before delete, calculated fields) carry the weight log's
 // reactions; the pages show what the analysis writes into them. Handlers
 // live in the folder of the subsystem they belong to: this file's .cpp holds
-// the shell's, app/weightlog/ the weight log's.
+// the shell's, app/weightlog/ the weight log's, app/analysis/ the analysis'.
 
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
+#include <functional>
 #include <string>
 
 #include "db/ttable.h"
@@ -72,6 +74,12 @@ public:
     void DBGrid1KeyDown();
     void AddTodayButtonClick();
     void EditWeightButtonClick();
+    // The recalculation pass: Table1's after-post handler.
+    void Table1AfterPost();
+
+    // Today's date, read anew each time it is needed; the local calendar
+    // date of the system clock unless a test fixes it.
+    std::function<std::chrono::sys_days()> Today;
 
     // The path of the weight log in use, as the settings store gave it.
     const std::string& CurrentFile() const { return currentFile_; }

@@ -56,6 +56,8 @@ public:
     void CreateTable();
 
     bool Active() const { return table_ != nullptr; }
+    // Throws "Cannot perform this operation on a closed dataset" when closed.
+    void CheckActive() const;
     void SetActive(bool active);
     void Open();
     // Drops a record being inserted or edited, flushes pending changes.
@@ -132,7 +134,6 @@ private:
 
     template <class Field>
     Field* AddField(std::string fieldName, TFieldKind fieldKind);
-    void CheckActive() const;
     void CheckInactive() const;
     void CheckEditing() const;
     std::vector<std::size_t> BindFields(const Table& table) const;

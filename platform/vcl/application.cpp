@@ -157,8 +157,12 @@ std::optional<QString> TApplication::RunOpenDialog(const OpenDialogRequest& requ
 }
 
 void TApplication::ShowException(const std::exception& error) {
-    MessageBox({QString::fromUtf8(error.what()) + QLatin1Char('.'), Title(), MessageButtons::OK,
-                MessageIcon::Stop, ModalResult::OK});
+    QString text = QString::fromUtf8(error.what());
+    // A message that ends its own sentence gets no second full stop.
+    if (!text.endsWith(QLatin1Char('.'))) {
+        text += QLatin1Char('.');
+    }
+    MessageBox({text, Title(), MessageButtons::OK, MessageIcon::Stop, ModalResult::OK});
 }
 
 void TApplication::HelpCommand(int command, const QString& data, QWidget* owner) {

@@ -8,28 +8,40 @@
 #include <sstream>
 
 #include "db/engineloader.h"
+#include "shell/settingsstore.h"
 #include "shell/taboutbox.h"
 #include "shell/tmainform.h"
+#include "weightlog/teditweightdlg.h"
 #include "weightlog/tnewfiledlg.h"
+#include "weightlog/ttodaysweightdlg.h"
 
+// The forms are made in the program's order; the dialogs after the main
+// window, as the correction dialog binds to its log.
 MainFormTest::MainFormTest()
-    : application(std::make_unique<vcl::TApplication>()),
-      form(std::make_unique<TMainForm>()),
-      newFileDlg(std::make_unique<TNewFileDlg>(form.get())),
-      aboutBox(std::make_unique<TAboutBox>(form.get())) {
+    : application(std::make_unique<vcl::TApplication>()), form(std::make_unique<TMainForm>()) {
     application->SetTitle("Bodelog");
     application->SetHelpFile("Bodeloghlp.hlp");
     application->SetResponder(this);
     MainForm = form.get();
+    todaysWeightDlg = std::make_unique<TTodaysWeightDlg>(form.get());
+    TodaysWeightDlg = todaysWeightDlg.get();
+    newFileDlg = std::make_unique<TNewFileDlg>(form.get());
     NewFileDlg = newFileDlg.get();
+    editWeightDlg = std::make_unique<TEditWeightDlg>(form.get());
+    EditWeightDlg = editWeightDlg.get();
+    aboutBox = std::make_unique<TAboutBox>(form.get());
     AboutBox = aboutBox.get();
 }
 
 MainFormTest::~MainFormTest() {
     aboutBox.reset();
+    editWeightDlg.reset();
     newFileDlg.reset();
+    todaysWeightDlg.reset();
     form.reset();
+    TodaysWeightDlg = nullptr;
     NewFileDlg = nullptr;
+    EditWeightDlg = nullptr;
     AboutBox = nullptr;
 }
 
@@ -44,10 +56,27 @@ void MainFormTest::WriteLog(const std::string& fileName, const std::vector<doubl
                   {{"DATE", db::FieldType::Date, 0}, {"WEIGHT", db::FieldType::Number, 0}},
                   {{"PRIMARY", {"DATE"}, true, true}});
     auto table = engine.open(fileName);
-    const auto first = db::ToEngineDate(std::chrono::sys_days{std::chrono::year{2026} / 1 / 1});
     for (std::size_t i = 0; i < weights.size(); ++i) {
-        table->insert({db::Date{first.days + static_cast<std::int32_t>(i)}, weights[i]});
+        table->insert({db::ToEngineDate(Day(static_cast<int>(i))), weights[i]});
     }
+}
+
+std::chrono::sys_days MainFormTest::Day(int i) {
+    return std::chrono::sys_days{std::chrono::year{2026} / 1 / 1} + std::chrono::days{i};
+}
+
+void MainFormTest::SetToday(std::chrono::sys_days day) {
+    today = day;
+    form->Today = [this] { return today; };
+}
+
+void MainFormTest::StoreSettings(const std::string& currentFile, bool pounds, float goalOfPerson,
+                                 const std::string& person) {
+    const SettingsStore store;
+    store.SetRegInfo(1, currentFile, false, 0.0f);
+    store.SetRegInfo(2, "", false, 0.0f);
+    store.SetRegInfo(3, "", pounds, 0.0f);
+    store.SetRegInfo(4, person, false, goalOfPerson);
 }
 
 std::filesystem::path MainFormTest::SettingsFile() const {

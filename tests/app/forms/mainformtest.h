@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -15,8 +16,10 @@
 #include "vcl/application.h"
 
 class TAboutBox;
+class TEditWeightDlg;
 class TMainForm;
 class TNewFileDlg;
+class TTodaysWeightDlg;
 
 // The program's forms in a temporary home and working folder, with every
 // modal run answered by the script a test sets up: forms by the queued
@@ -31,8 +34,16 @@ protected:
     void Start();
 
     // Writes a weight log in the working folder with the given weights on
-    // consecutive days from 2026-01-01.
+    // consecutive days from Day(0).
     void WriteLog(const std::string& fileName, const std::vector<double>& weights);
+    // The day of the i-th entry WriteLog writes: 2026-01-01 + i.
+    static std::chrono::sys_days Day(int i);
+    // The main window's today from now on, instead of the clock's.
+    void SetToday(std::chrono::sys_days day);
+    // The settings store's four values: current file, automatic entry off,
+    // the unit, and one person's goal.
+    static void StoreSettings(const std::string& currentFile, bool pounds, float goalOfPerson,
+                              const std::string& person);
     std::filesystem::path SettingsFile() const;
     std::string SettingsText() const;
 
@@ -59,7 +70,10 @@ protected:
     std::vector<HelpCall> helpCalls;
 
     std::unique_ptr<vcl::TApplication> application;
+    std::chrono::sys_days today{};
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TTodaysWeightDlg> todaysWeightDlg;
     std::unique_ptr<TNewFileDlg> newFileDlg;
+    std::unique_ptr<TEditWeightDlg> editWeightDlg;
     std::unique_ptr<TAboutBox> aboutBox;
 };

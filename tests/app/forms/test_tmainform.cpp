@@ -12,7 +12,6 @@
 #include "db/views/tdbgrid.h"
 #include "mainformtest.h"
 #include "registry/registry.h"
-#include "shell/settingsstore.h"
 #include "shell/tmainform.h"
 
 namespace {
@@ -40,15 +39,6 @@ float StoredGoal(const std::string& personName) {
     double goal = -1;
     reg.ReadBinaryData(personName, &goal, sizeof goal);
     return static_cast<float>(goal);
-}
-
-void StoreSettings(const std::string& currentFile, bool pounds, float goalOfPerson,
-                   const std::string& person) {
-    const SettingsStore store;
-    store.SetRegInfo(1, currentFile, false, 0.0f);
-    store.SetRegInfo(2, "", false, 0.0f);
-    store.SetRegInfo(3, "", pounds, 0.0f);
-    store.SetRegInfo(4, person, false, goalOfPerson);
 }
 
 using MainWindowTest = MainFormTest;

@@ -26,6 +26,9 @@ TEST_F(ApplicationTest, ErrorBoxShowsTheMessageWithAFullStopUnderTheTitle) {
     EXPECT_EQ(box.icon, vcl::MessageIcon::Stop);
     EXPECT_EQ(box.buttons, vcl::MessageButtons::OK);
     EXPECT_EQ(box.defaultButton, vcl::ModalResult::OK);
+
+    application.ShowException(std::runtime_error("Key violation."));
+    EXPECT_EQ(responder.messages.back().text, "Key violation.");
 }
 
 TEST_F(ApplicationTest, GuardEndsTheHandlerAtTheErrorAndTheProgramGoesOn) {
