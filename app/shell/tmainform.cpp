@@ -148,6 +148,7 @@ void TMainForm::CreatePages() {
     Calculate = addPage("Calculate", "Calculate", 18);
     Entries = addPage("Entries", "   Entries   ", 19);
     CreateGoalPage();
+    CreateCalculatePage();
     CreateEntriesPage();
 }
 
@@ -160,23 +161,8 @@ void TMainForm::CreateGoalPage() {
     goalRow->addWidget(GoalLabel);
     goalRow->addStretch();
     layout->addLayout(goalRow);
-
-    auto* classRow = new QHBoxLayout;
-    const auto captions = units::WeightClassCaptions(units::UnitSystem::Imperial);
-    for (std::size_t i = 0; i < CaLabels.size(); ++i) {
-        auto* label = new QLabel(FromStd(captions[i]), Goal);
-        label->setObjectName(QString("CaLabel%1").arg(i + 1));
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setAlignment(Qt::AlignCenter);
-        label->setFixedWidth(65);
-        classRow->addWidget(label);
-        CaLabels[i] = label;
-    }
-    classRow->addStretch();
-    layout->addLayout(classRow);
     layout->addStretch();
+    CreateCalorieArea(layout);
 }
 
 void TMainForm::CreateEntriesPage() {

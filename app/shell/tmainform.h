@@ -7,12 +7,14 @@
 // (after post, before delete, calculated fields) carry the weight log's
 // reactions; the pages show what the analysis writes into them. Handlers
 // live in the folder of the subsystem they belong to: this file's .cpp holds
-// the shell's, app/weightlog/ the weight log's, app/analysis/ the analysis'.
+// the shell's, app/weightlog/ the weight log's, app/analysis/ the analysis',
+// app/calculators/ the Calculate page's and the Goal page's calorie table.
 
 #include <QMainWindow>
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -22,7 +24,13 @@
 
 class QAction;
 class QActionGroup;
+class QBoxLayout;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -77,6 +85,16 @@ public:
     // The recalculation pass: Table1's after-post handler.
     void Table1AfterPost();
 
+    // The body calculators. BMI and Basal take the entries in the units in
+    // force; the sex flag 1 means a man, any other value a woman.
+    float BMI(float weight, float height);
+    float Basal(std::uint8_t sex, float weight, float height, float age);
+    bool BMICheckForm();
+    void BMIResetButtonClick();
+    void MaleButtonClick();
+    void FemaleButtonClick();
+    void ActivityBoxChange();
+
     // Today's date, read anew each time it is needed; the local calendar
     // date of the system clock unless a test fixes it.
     std::function<std::chrono::sys_days()> Today;
@@ -110,6 +128,31 @@ public:
     std::array<QLabel*, 2> StatusBar1Panels;
     QLabel* GoalLabel;
     std::array<QLabel*, 4> CaLabels;
+
+    QLabel* BMILabel;
+    QLabel* RatingLabel;
+    QLabel* BasalLabel;
+    QLineEdit* WeightEdit;
+    QLineEdit* HeightEdit;
+    QLineEdit* AgeEdit;
+    QGroupBox* ActivityGroup;
+    // The radio group's items, with their index as id; checkedId() is the
+    // group's item index (-1 with none selected).
+    QButtonGroup* ActivityGroupItems;
+    QPushButton* MaleButton;
+    QPushButton* FemaleButton;
+    QPushButton* BMIResetButton;
+
+    QLabel* Label49;
+    QLabel* Label50;
+    QLabel* Label51;
+    QLabel* Label45;
+    QComboBox* ActivityBox;
+    QFrame* Panel4;
+    QLabel* Label44;
+    QLabel* Label48;
+    std::array<QLabel*, 4> Calories;  // Calorie1 to Calorie4
+
     db::views::TDBGrid* DBGrid1;
     QWidget* Panel2;
     QPushButton* AddTodayButton;
@@ -147,6 +190,10 @@ private:
     void CreatePages();
     void CreateEntriesPage();
     void CreateGoalPage();
+    void CreateCalorieArea(QBoxLayout* pageLayout);
+    void CreateCalculatePage();
+    // The calculation of both calculate buttons, for the sex flag given.
+    void ShowBodyResults(std::uint8_t sex);
     void CreateStatusBar();
     void CreateMenu();
     QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, int helpContext);
