@@ -1,6 +1,8 @@
 #include "tempfolder.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -43,6 +45,20 @@ TempFolder::~TempFolder() {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
     fs::remove_all(path_, ec);
+}
+
+std::string ReadTextFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteTextFile(const fs::path& file, const std::string& text) {
+    if (file.has_parent_path()) {
+        fs::create_directories(file.parent_path());
+    }
+    std::ofstream(file, std::ios::binary) << text;
 }
 
 TempHomeTest::TempHomeTest() {

@@ -21,6 +21,11 @@ private:
     std::filesystem::path path_;
 };
 
+// A whole file's bytes as text; empty when it cannot be read.
+std::string ReadTextFile(const std::filesystem::path& file);
+// Writes text as the file's whole content, making its folder when missing.
+void WriteTextFile(const std::filesystem::path& file, const std::string& text);
+
 class TempHomeTest : public ::testing::Test {
 protected:
     TempHomeTest();

@@ -84,10 +84,7 @@ std::filesystem::path MainFormTest::SettingsFile() const {
 }
 
 std::string MainFormTest::SettingsText() const {
-    std::ifstream file(SettingsFile());
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return ReadTextFile(SettingsFile());
 }
 
 void MainFormTest::CreateNewFileNamed(const QString& name) {

@@ -22,13 +22,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Halvane\\Bodelog";
 
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 Bytes DoubleBytes(double value) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     Bytes bytes;
@@ -60,7 +53,7 @@ protected:
     }
 
     std::vector<RegValue> StoredValues() const {
-        const registry::RegTree tree = registry::ParseRegFile(ReadText(StoreFile()));
+        const registry::RegTree tree = registry::ParseRegFile(ReadTextFile(StoreFile()));
         const registry::RegKey* key = tree.Find(kKey);
         return key == nullptr ? std::vector<RegValue>{} : key->values;
     }
@@ -247,7 +240,8 @@ TEST_F(SettingsStoreTest, GoalIsStoredAsTheDoubleOfItsSinglePrecisionValue) {
 TEST_F(SettingsStoreTest, EmptyPersonNameAddressesTheUnnamedValue) {
     const SettingsStore store;
     store.SetRegInfo(4, "", false, 99.5f);
-    EXPECT_NE(ReadText(StoreFile()).find("\n@=hex:00,00,00,00,00,e0,58,40\n"), std::string::npos);
+    EXPECT_NE(ReadTextFile(StoreFile()).find("\n@=hex:00,00,00,00,00,e0,58,40\n"),
+              std::string::npos);
     store.SetRegInfo(1, "/logs/.db", false, 0.0f);
     std::string currentFile;
     EXPECT_EQ(store.ReadActivationSettings(currentFile).goal, 99.5f);
@@ -316,7 +310,7 @@ TEST_F(SettingsStoreTest, StoreThatCannotBeCreatedTakesDefaultsSilently) {
     for (int selector = 1; selector <= 4; ++selector) {
         EXPECT_NO_THROW(store.SetRegInfo(selector, "Anna", false, 1.0f));
     }
-    EXPECT_EQ(ReadText(configHome() / "Halvane"), "in the way");
+    EXPECT_EQ(ReadTextFile(configHome() / "Halvane"), "in the way");
 }
 
 TEST_F(SettingsStoreTest, ReadOnlyFolderDropsWritesAndKeepsReading) {
@@ -325,14 +319,14 @@ TEST_F(SettingsStoreTest, ReadOnlyFolderDropsWritesAndKeepsReading) {
     }
     WriteStore(
         "\"Auto Entry\"=dword:00000000\n\"Pounds\"=\"text\"\n\"Current File\"=\"/logs/Anna.db\"\n");
-    const std::string before = ReadText(StoreFile());
+    const std::string before = ReadTextFile(StoreFile());
     fs::permissions(StoreFile().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
     const SettingsStore store;
     std::string currentFile;
     ExpectSettings(store.ReadActivationSettings(currentFile), true, true, 0.0f);
     EXPECT_EQ(currentFile, "/logs/Anna.db");
     EXPECT_NO_THROW(store.SetRegInfo(3, "", false, 0.0f));
-    EXPECT_EQ(ReadText(StoreFile()), before);
+    EXPECT_EQ(ReadTextFile(StoreFile()), before);
 }
 
 TEST_F(SettingsStoreTest, CorruptFileIsKeptAsBackupAndDefaultsAreWritten) {
@@ -340,7 +334,7 @@ TEST_F(SettingsStoreTest, CorruptFileIsKeptAsBackupAndDefaultsAreWritten) {
     std::ofstream(StoreFile()) << "\"Pounds\"=dword:00000000\n";
     std::string currentFile;
     ExpectSettings(Activate(currentFile), true, true, 0.0f);
-    EXPECT_EQ(ReadText(StoreFile().string() + ".bak"), "\"Pounds\"=dword:00000000\n");
+    EXPECT_EQ(ReadTextFile(StoreFile().string() + ".bak"), "\"Pounds\"=dword:00000000\n");
     EXPECT_EQ(StoredValues(), (std::vector<RegValue>{Dword("Auto Entry", 1), Dword("Pounds", 1)}));
 }
 

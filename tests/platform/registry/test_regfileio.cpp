@@ -20,17 +20,6 @@ using registry::SaveRegFile;
 const RegTree kTree{{registry::RegKey{"HKEY_CURRENT_USER\\Software\\Halvane\\Bodelog",
                                       {{"Pounds", registry::kRegDword, {1, 0, 0, 0}}}}}};
 
-void WriteText(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::vector<fs::path> FolderContents(const fs::path& folder) {
     std::vector<fs::path> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -57,7 +46,7 @@ TEST_F(RegFileIoTest, MissingFileIsAnEmptyStore) {
 TEST_F(RegFileIoTest, SaveCreatesTheFolderAndLeavesOnlyTheFile) {
     SaveRegFile(File(), kTree);
     EXPECT_EQ(LoadRegFile(File()), kTree);
-    EXPECT_EQ(ReadText(File()), registry::SerializeRegFile(kTree));
+    EXPECT_EQ(ReadTextFile(File()), registry::SerializeRegFile(kTree));
     EXPECT_EQ(FolderContents(Folder()), std::vector<fs::path>{"Bodelog.reg"});
     EXPECT_EQ(fs::status(File()).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
@@ -76,21 +65,21 @@ TEST_F(RegFileIoTest, SaveReplacesTheFileAndKeepsItsPermissions) {
 
 TEST_F(RegFileIoTest, UnparseableFileIsKeptAsBackupsWithoutOverwriting) {
     fs::create_directories(Folder());
-    WriteText(File(), "first garbage");
+    WriteTextFile(File(), "first garbage");
     EXPECT_EQ(LoadRegFile(File()), RegTree{});
     EXPECT_FALSE(fs::exists(File()));
-    WriteText(File(), "second garbage");
+    WriteTextFile(File(), "second garbage");
     EXPECT_EQ(LoadRegFile(File()), RegTree{});
-    EXPECT_EQ(ReadText(Folder() / "Bodelog.reg.bak"), "first garbage");
-    EXPECT_EQ(ReadText(Folder() / "Bodelog.reg.bak.1"), "second garbage");
+    EXPECT_EQ(ReadTextFile(Folder() / "Bodelog.reg.bak"), "first garbage");
+    EXPECT_EQ(ReadTextFile(Folder() / "Bodelog.reg.bak.1"), "second garbage");
 }
 
 TEST_F(RegFileIoTest, FileInPlaceOfTheFolderMakesSaveFailAndLoadEmpty) {
     fs::create_directories(Folder().parent_path());
-    WriteText(Folder(), "not a folder");
+    WriteTextFile(Folder(), "not a folder");
     EXPECT_EQ(LoadRegFile(File()), RegTree{});
     EXPECT_THROW(SaveRegFile(File(), kTree), std::system_error);
-    EXPECT_EQ(ReadText(Folder()), "not a folder");
+    EXPECT_EQ(ReadTextFile(Folder()), "not a folder");
 }
 
 // Permissions do not stop root, so these run for other users only.

@@ -25,28 +25,16 @@ constexpr const char* kKeyPath = "\\Software\\Halvane\\Bodelog\\";
 constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Halvane\\Bodelog";
 constexpr const char* kHeader = "Windows Registry Editor Version 5.00\n\n";
 
-void WriteText(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class RegistryTest : public TempHomeTest {
 protected:
     fs::path StoreFile() const { return configHome() / "Halvane" / "Bodelog.reg"; }
 
     // A store holding the settings key with these value lines.
     void WriteStore(const std::string& valueLines) const {
-        WriteText(StoreFile(), std::string(kHeader) + "[" + kKey + "]\n" + valueLines);
+        WriteTextFile(StoreFile(), std::string(kHeader) + "[" + kKey + "]\n" + valueLines);
     }
 
-    RegTree Stored() const { return registry::ParseRegFile(ReadText(StoreFile())); }
+    RegTree Stored() const { return registry::ParseRegFile(ReadTextFile(StoreFile())); }
 };
 
 TEST_F(RegistryTest, CreatesTheUserStoreInRegistryFormat) {
@@ -55,11 +43,11 @@ TEST_F(RegistryTest, CreatesTheUserStoreInRegistryFormat) {
     reg.WriteInteger("Pounds", 1);
     reg.WriteString("Current File", "C:\\Logs\\\"Anna\".db");
     reg.CloseKey();
-    EXPECT_EQ(ReadText(StoreFile()), std::string(kHeader) + "[" + kKey +
-                                         "]\n"
-                                         "\"Pounds\"=dword:00000001\n"
-                                         "\"Current File\"=\"C:\\\\Logs\\\\\\\"Anna\\\".db\"\n"
-                                         "\n");
+    EXPECT_EQ(ReadTextFile(StoreFile()), std::string(kHeader) + "[" + kKey +
+                                             "]\n"
+                                             "\"Pounds\"=dword:00000001\n"
+                                             "\"Current File\"=\"C:\\\\Logs\\\\\\\"Anna\\\".db\"\n"
+                                             "\n");
 }
 
 struct KeyPathCase {
@@ -237,16 +225,16 @@ TEST_F(RegistryTest, EveryReadSeesTheStoreAsItIsNow) {
 }
 
 TEST_F(RegistryTest, UnparseableStoreIsBackedUpAndStartsEmpty) {
-    WriteText(StoreFile(), "garbage");
+    WriteTextFile(StoreFile(), "garbage");
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKeyPath, true));
     EXPECT_FALSE(reg.ValueExists("Pounds"));
-    EXPECT_EQ(ReadText(StoreFile().string() + ".bak"), "garbage");
+    EXPECT_EQ(ReadTextFile(StoreFile().string() + ".bak"), "garbage");
     EXPECT_NE(Stored().Find(kKey), nullptr);
 }
 
 TEST_F(RegistryTest, StoreThatCannotBeCreatedOpensNothing) {
-    WriteText(configHome() / "Halvane", "a file where the folder belongs");
+    WriteTextFile(configHome() / "Halvane", "a file where the folder belongs");
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey(kKeyPath, true));
     EXPECT_FALSE(reg.OpenKey(kKeyPath, false));
@@ -272,11 +260,11 @@ protected:
         locations_.currentUser = StoreFile();
         locations_.userMachine = dataHome() / "registry" / "machine.reg";
         locations_.systemMachine = home() / "system" / "machine.reg";
-        WriteText(locations_.userMachine,
-                  std::string(kHeader) + "[" + kEngineKey + "]\n\"DLLPATH\"=\"/home/engine\"\n");
-        WriteText(locations_.systemMachine, std::string(kHeader) + "[" + kEngineKey +
-                                                "]\n\"DLLPATH\"=\"/usr/lib/engine\"\n"
-                                                "\"CONFIG\"=\"/etc/engine.cfg\"\n");
+        WriteTextFile(locations_.userMachine, std::string(kHeader) + "[" + kEngineKey +
+                                                  "]\n\"DLLPATH\"=\"/home/engine\"\n");
+        WriteTextFile(locations_.systemMachine, std::string(kHeader) + "[" + kEngineKey +
+                                                    "]\n\"DLLPATH\"=\"/usr/lib/engine\"\n"
+                                                    "\"CONFIG\"=\"/etc/engine.cfg\"\n");
     }
 
     std::string Read(const std::string& name) const {
@@ -302,7 +290,7 @@ TEST_F(MachineRegistryTest, WritesGoToTheFileOfTheScope) {
         reg.WriteString("DLLPATH", systemScope ? "/opt/sys" : "/opt/user");
     }
     const auto stored = [](const fs::path& file) {
-        const RegTree tree = registry::ParseRegFile(ReadText(file));
+        const RegTree tree = registry::ParseRegFile(ReadTextFile(file));
         const auto& data = tree.Find(kEngineKey)->Find("DLLPATH")->data;
         return std::string(data.begin(), data.end());
     };
@@ -312,7 +300,7 @@ TEST_F(MachineRegistryTest, WritesGoToTheFileOfTheScope) {
 
 TEST_F(MachineRegistryTest, KeyOnlyInTheSystemFileOpensAndAWriteThatFailsThrows) {
     fs::remove(locations_.userMachine);
-    WriteText(dataHome() / "registry" / "blocked", "");
+    WriteTextFile(dataHome() / "registry" / "blocked", "");
     locations_.userMachine = dataHome() / "registry" / "blocked" / "machine.reg";
     EXPECT_EQ(Read("DLLPATH"), "/usr/lib/engine");
     TRegistry reg(RootKey::LocalMachine, locations_);
