@@ -1,22 +1,22 @@
 #include "analysis/readouts.h"
 
-#include <algorithm>
-#include <cstddef>
-#include <stdexcept>
-
 #include "analysis/lineartrend.h"
-
-MainAgoWeights ReadMainAgoWeights(std::span<const double> newestWeights) {
-    if (newestWeights.empty()) {
-        throw std::invalid_argument("ReadMainAgoWeights needs at least one entry");
-    }
-    // Moving back stops at the oldest entry.
-    const std::size_t oldest = newestWeights.size() - 1;
-    const auto at = [&](std::size_t index) { return newestWeights[std::min(index, oldest)]; };
-    return {at(0), at(30), at(60), at(365)};
-}
+#include "sysutils/numberformat.h"
 
 FutureDayValues ComputeFutureDayValues(std::span<const float> EntryArray) {
     return {LinearTrend(EntryArray, 20), LinearTrend(EntryArray, 50), LinearTrend(EntryArray, 80),
             LinearTrend(EntryArray, 110)};
+}
+
+std::string StoredWeightText(double weight, units::UnitSystem unit) {
+    if (unit == units::UnitSystem::Metric) {
+        return sysutils::FormatFloat("###0.0", weight * units::kKilogramsPerPound);
+    }
+    return sysutils::FloatToStr(weight);
+}
+
+std::string TrendText(float pounds, units::UnitSystem unit) {
+    const auto value = static_cast<double>(pounds);
+    return sysutils::FormatFloat(
+        "###0.0", unit == units::UnitSystem::Metric ? value * units::kKilogramsPerPound : value);
 }

@@ -1,21 +1,11 @@
 #pragma once
 
 #include <span>
+#include <string>
 
-// The numbers behind the read-outs of the Main and Future pages; the pages
-// format them in the display unit.
+#include "shell/units.h"
 
-// Stored weights of the newest entry and of the entries 30, 60 and 365 days
-// back; a short log gives its oldest weight for a position beyond its start.
-struct MainAgoWeights {
-    double Today;
-    double ThirtyDaysAgo;
-    double SixtyDaysAgo;
-    double LastYear;
-};
-
-// Throws std::invalid_argument for an empty log.
-MainAgoWeights ReadMainAgoWeights(std::span<const double> newestWeights);
+// The texts of the read-outs of the Main and Future pages.
 
 // The trend today and 30, 60 and 90 days ahead.
 struct FutureDayValues {
@@ -26,3 +16,10 @@ struct FutureDayValues {
 };
 
 FutureDayValues ComputeFutureDayValues(std::span<const float> EntryArray);
+
+// A Main page read-out: the stored weight with all its significant digits in
+// pounds, or in kilograms to one decimal.
+std::string StoredWeightText(double weight, units::UnitSystem unit);
+
+// A Future page read-out: a trend value to one decimal in the display unit.
+std::string TrendText(float pounds, units::UnitSystem unit);

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,9 +16,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "db/engineloader.h"
 #include "db/tdatefield.h"
 #include "db/tfloatfield.h"
+#include "db/views/fieldtext.h"
 #include "db/views/tdbgrid.h"
 #include "shell/taboutbox.h"
 #include "shell/units.h"
@@ -147,6 +151,10 @@ void TMainForm::CreatePages() {
     Goal = addPage("Goal", "   Goal   ", 17);
     Calculate = addPage("Calculate", "Calculate", 18);
     Entries = addPage("Entries", "   Entries   ", 19);
+    CreateMainPage();
+    CreateWeekPage();
+    CreateDayPage();
+    CreateFuturePage();
     CreateGoalPage();
     CreateCalculatePage();
     CreateEntriesPage();
@@ -154,13 +162,7 @@ void TMainForm::CreatePages() {
 
 void TMainForm::CreateGoalPage() {
     auto* layout = new QVBoxLayout(Goal);
-    auto* goalRow = new QHBoxLayout;
-    goalRow->addWidget(new QLabel("Your current weight goal is:  ", Goal));
-    GoalLabel = new QLabel("0.0", Goal);
-    GoalLabel->setObjectName("GoalLabel");
-    goalRow->addWidget(GoalLabel);
-    goalRow->addStretch();
-    layout->addLayout(goalRow);
+    CreateGoalTop(layout);
     layout->addStretch();
     CreateCalorieArea(layout);
 }
@@ -170,11 +172,17 @@ void TMainForm::CreateEntriesPage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* top = new QHBoxLayout;
-    top->addStretch();
+    top->addWidget(CreateEntriesChart(), 1);
     DBGrid1 = new db::views::TDBGrid(Entries);
     DBGrid1->setObjectName("DBGrid1");
-    DBGrid1->setFixedWidth(279);
-    DBGrid1->SetColumns({{"DATE", "Date", Qt::AlignLeft, 71, true},
+    // The date column grows when the regional short date is wider than the
+    // usual eight characters, so no date is cut off.
+    const QString widestDate =
+        db::views::ShortDateText(std::chrono::sys_days{std::chrono::year{2028} / 12 / 28},
+                                 QLocale::system());
+    const int dateWidth = std::max(71, DBGrid1->fontMetrics().horizontalAdvance(widestDate) + 10);
+    DBGrid1->setFixedWidth(279 + dateWidth - 71);
+    DBGrid1->SetColumns({{"DATE", "Date", Qt::AlignLeft, dateWidth, true},
                          {"WEIGHT", "Weight lbs", Qt::AlignHCenter, 86, true},
                          {"WEIGHTKG", "Weight kg", Qt::AlignHCenter, 86, true}});
     DBGrid1->SetDataSet(&Table1);
@@ -301,6 +309,7 @@ void TMainForm::BindEvents() {
     Bind(EditWeightButton, &QPushButton::clicked, this, [this] { EditWeightButtonClick(); });
     Bind(DBGrid1, &db::views::TDBGrid::RowDoubleClicked, this, [this] { EditWeightButtonClick(); });
     Bind(DBGrid1, &db::views::TDBGrid::KeyReleased, this, [this] { DBGrid1KeyDown(); });
+    BindGoalEvents();
     Table1.AfterPost = [this](db::TTable&) { Table1AfterPost(); };
     Table1.OnCalcFields = [this](db::TTable&) { Table1CalcFields(); };
     Table1.BeforeDelete = [this](db::TTable&) { Table1BeforeDelete(); };
@@ -336,6 +345,10 @@ void TMainForm::CheckUnit(bool imperial) {
     // uncheck the other item itself.
     Imperial1->setChecked(imperial);
     Metric1->setChecked(!imperial);
+}
+
+units::UnitSystem TMainForm::DisplayUnit() const {
+    return Imperial1->isChecked() ? units::UnitSystem::Imperial : units::UnitSystem::Metric;
 }
 
 void TMainForm::FormActivate() {

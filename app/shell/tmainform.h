@@ -16,10 +16,13 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
+#include "analysis/series.h"
 #include "db/ttable.h"
 #include "shell/settingsstore.h"
+#include "shell/units.h"
 #include "vcl/application.h"
 
 class QAction;
@@ -45,8 +48,11 @@ class TDBGrid;
 }  // namespace db
 
 namespace vcl {
+class TEdit;
+class TGauge;
 class TShape;
-}
+class TSpinButton;
+}  // namespace vcl
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -82,8 +88,33 @@ public:
     void DBGrid1KeyDown();
     void AddTodayButtonClick();
     void EditWeightButtonClick();
-    // The recalculation pass: Table1's after-post handler.
+    // The recalculation pass: Table1's after-post handler. It needs an
+    // entry: with no log open or an empty one it leaves the pages as they
+    // are.
     void Table1AfterPost();
+
+    // The steps of the pass. The chart steps rescale their series in place.
+    void FillEntryArray(std::span<float, kEntryArrayLength> EntryArray, float& EntryMax,
+                        float& EntryMin);
+    void MainAgoLabels();
+    void FutureDayLabels(std::span<const float, kEntryArrayLength> EntryArray);
+    void LightUpdate(std::span<const float, kEntryArrayLength> series);
+    void GoalUpdate(std::span<const float, kEntryArrayLength> series);
+    void ChartWeekArray(std::span<float, kWeekArrayLength> WeekArray, float WeekMax);
+    void ChartWeekDayArray(std::span<float, kWeekDayArrayLength> WeekDayArray, float WeekDayMax);
+    void ChartAvgArray(std::span<float, kAvgArrayLength> AvgArray, float AvgMax, float AvgMin);
+    void ChartEntryArray(std::span<float, kEntryArrayLength> EntryArray, float EntryMax,
+                         float EntryMin);
+    void ChartFutureArray(std::span<float, kFutureArrayLength> FutureArray, float FutureMax,
+                          float FutureMin);
+    void LabelUpdate(float EntryMax, float EntryMin, float AvgMax, float AvgMin, float WeekDayMax,
+                     float WeekMax, float FutureMax, float FutureMin);
+
+    // The Goal page's new goal.
+    void GoalButtonClick();
+    void SpinButton1DownClick();
+    void SpinButton1UpClick();
+    void Edit2KeyUp(int Key, Qt::KeyboardModifiers Shift);
 
     // The body calculators. BMI and Basal take the entries in the units in
     // force; the sex flag 1 means a man, any other value a woman.
@@ -98,6 +129,9 @@ public:
     // Today's date, read anew each time it is needed; the local calendar
     // date of the system clock unless a test fixes it.
     std::function<std::chrono::sys_days()> Today;
+
+    // Imperial or metric, as the Options menu's check marks say.
+    units::UnitSystem DisplayUnit() const;
 
     // The path of the weight log in use, as the settings store gave it.
     const std::string& CurrentFile() const { return currentFile_; }
@@ -127,6 +161,10 @@ public:
     QWidget* Entries;
     std::array<QLabel*, 2> StatusBar1Panels;
     QLabel* GoalLabel;
+    QLabel* ReachedLabel;
+    vcl::TEdit* Edit2;
+    vcl::TSpinButton* SpinButton1;
+    QPushButton* GoalButton;
     std::array<QLabel*, 4> CaLabels;
 
     QLabel* BMILabel;
@@ -152,6 +190,21 @@ public:
     QLabel* Label44;
     QLabel* Label48;
     std::array<QLabel*, 4> Calories;  // Calorie1 to Calorie4
+
+    // The analysis pages' charts; element 0 holds the control numbered 1,
+    // axis labels are listed top to bottom.
+    std::array<vcl::TGauge*, kAvgArrayLength> AvgGauge;
+    std::array<vcl::TGauge*, 30> EntryGauge;
+    std::array<vcl::TGauge*, kFutureArrayLength> FGauge;
+    std::array<vcl::TShape*, kWeekArrayLength> WeekShape;
+    std::array<vcl::TShape*, kWeekDayArrayLength> DayShape;
+    std::array<QLabel*, 5> AvgChartLabels;    // AvgChartHigh, MidH, Mid, MidL, Low
+    std::array<QLabel*, 5> EntryChartLabels;  // EntryChartHigh, MidH, Mid, MidL, Low
+    std::array<QLabel*, 5> FChartLabels;      // FChartH, MidH, Mid, MidL, L
+    std::array<QLabel*, 6> WLabels;           // WLabelH, M, L, LN, MN, HN
+    std::array<QLabel*, 6> DayLabels;         // DayLabelH, M, L, LN, MN, HN
+    std::array<QLineEdit*, 4> MainEdit;       // MainEdit1 (today) to MainEdit4 (last year)
+    std::array<QLineEdit*, 4> FutureEdit;     // FutureEdit1 (90 days) to FutureEdit4 (today)
 
     db::views::TDBGrid* DBGrid1;
     QWidget* Panel2;
@@ -190,6 +243,13 @@ private:
     void CreatePages();
     void CreateEntriesPage();
     void CreateGoalPage();
+    void CreateGoalTop(QBoxLayout* pageLayout);
+    void CreateMainPage();
+    void CreateWeekPage();
+    void CreateDayPage();
+    void CreateFuturePage();
+    QWidget* CreateEntriesChart();
+    void BindGoalEvents();
     void CreateCalorieArea(QBoxLayout* pageLayout);
     void CreateCalculatePage();
     // The calculation of both calculate buttons, for the sex flag given.

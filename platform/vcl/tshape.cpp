@@ -37,6 +37,15 @@ void TShape::SetBrushColor(const QColor& colour) {
     emit BrushColorChanged(colour);
 }
 
+void TShape::SetPenColor(const QColor& colour) {
+    if (colour == penColor_) {
+        return;
+    }
+    penColor_ = colour;
+    update();
+    emit PenColorChanged(colour);
+}
+
 void TShape::SetShape(TShapeType shape) {
     if (shape == shape_) {
         return;
@@ -49,7 +58,7 @@ void TShape::SetShape(TShapeType shape) {
 void TShape::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(penColor_, 1));
     painter.setBrush(brushColor_);
     const QRectF outline = Outline(rect(), shape_);
     switch (shape_) {

@@ -7,12 +7,14 @@ class QPaintEvent;
 
 namespace vcl {
 
-// A plain geometric figure filled with a brush colour and drawn with a thin
-// black pen, such as the lamps of a traffic light. It shows what it is told
-// and does nothing else; its hint is the widget's tool tip.
+// A plain geometric figure filled with a brush colour and outlined with a
+// thin pen (black unless told otherwise), such as the lamps of a traffic
+// light. It shows what it is told and does nothing else; its hint is the
+// widget's tool tip.
 class TShape : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor BrushColor READ BrushColor WRITE SetBrushColor NOTIFY BrushColorChanged)
+    Q_PROPERTY(QColor PenColor READ PenColor WRITE SetPenColor NOTIFY PenColorChanged)
     Q_PROPERTY(TShapeType Shape READ Shape WRITE SetShape NOTIFY ShapeChanged)
 public:
     // Square and circle use the largest square centred in the widget.
@@ -23,11 +25,14 @@ public:
 
     QColor BrushColor() const { return brushColor_; }
     void SetBrushColor(const QColor& colour);
+    QColor PenColor() const { return penColor_; }
+    void SetPenColor(const QColor& colour);
     TShapeType Shape() const { return shape_; }
     void SetShape(TShapeType shape);
 
 signals:
     void BrushColorChanged(const QColor& colour);
+    void PenColorChanged(const QColor& colour);
     void ShapeChanged(vcl::TShape::TShapeType shape);
 
 protected:
@@ -35,6 +40,7 @@ protected:
 
 private:
     QColor brushColor_ = Qt::white;
+    QColor penColor_ = Qt::black;
     TShapeType shape_ = stRectangle;
 };
 
