@@ -6,7 +6,9 @@ class TField;
 
 // What a data-aware control (a grid, a date box) is told about the table it
 // follows. While the table's controls are disabled nothing is told; the last
-// EnableControls sends one DataSetChanged for everything that happened.
+// EnableControls sends one DataSetChanged for everything that happened, or
+// one DataSetScrolled when the cursor only moved, and nothing when it only
+// moved and came back to where it was.
 class DataSetObserver {
 public:
     virtual ~DataSetObserver() = default;

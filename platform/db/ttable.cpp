@@ -197,12 +197,16 @@ void TTable::First() {
 
 void TTable::Last() {
     CheckBrowseMode();
+    const Cursor before = CurrentCursor();
     const std::size_t count = RecordCount();
     position_ = count == 0 ? 0 : count - 1;
     bof_ = count == 0;
     eof_ = true;
     LoadCurrent();
-    NotifyScrolled();
+    // Already there: the controls show this record and need not be told.
+    if (CurrentCursor() != before) {
+        NotifyScrolled();
+    }
 }
 
 void TTable::Next() {
@@ -313,7 +317,9 @@ void TTable::Delete() {
 void TTable::DisableControls() {
     if (disableCount_++ == 0) {
         changedWhileDisabled_ = false;
+        scrolledWhileDisabled_ = false;
         activeWhenDisabled_ = Active();
+        cursorWhenDisabled_ = CurrentCursor();
     }
 }
 
@@ -322,11 +328,16 @@ void TTable::EnableControls() {
         return;
     }
     const bool changed = std::exchange(changedWhileDisabled_, false);
+    const bool scrolled = std::exchange(scrolledWhileDisabled_, false);
     if (Active() != activeWhenDisabled_) {
         NotifyActiveChanged();
     }
+    // A walk through the records that ends where it began changed nothing
+    // a control shows; redrawing a grid for it would be wasted.
     if (changed && Active()) {
         NotifyDataSetChanged();
+    } else if (scrolled && Active() && CurrentCursor() != cursorWhenDisabled_) {
+        NotifyScrolled();
     }
     FlushPending();
 }
@@ -526,6 +537,10 @@ void TTable::NotifyDataSetChanged() {
 }
 
 void TTable::NotifyScrolled() {
+    if (disableCount_ > 0) {
+        scrolledWhileDisabled_ = true;
+        return;
+    }
     Notify([](DataSetObserver& observer) { observer.DataSetScrolled(); });
 }
 

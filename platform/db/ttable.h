@@ -127,7 +127,9 @@ private:
         std::size_t position = 0;
         bool bof = true;
         bool eof = true;
+        bool operator==(const Cursor&) const = default;
     };
+    Cursor CurrentCursor() const { return {position_, bof_, eof_}; }
 
     const FieldValue& FieldData(std::size_t index) const;
     void SetFieldData(const TField& field, std::size_t index, FieldValue value);
@@ -178,6 +180,8 @@ private:
     std::vector<DataSetObserver*> observers_;
     int disableCount_ = 0;
     bool changedWhileDisabled_ = false;
+    bool scrolledWhileDisabled_ = false;
+    Cursor cursorWhenDisabled_;
     bool activeWhenDisabled_ = false;
 };
 

@@ -78,10 +78,27 @@ TEST_F(ControlsTest, ResumeWithoutChangeTellsNothing) {
     table.EnableControls();
     table.EnableControls();  // one resume too many is ignored
     EXPECT_TRUE(observer.events.empty());
+}
+
+TEST_F(ControlsTest, WalkWhileSuspendedTellsOnlyWhereTheCursorEnded) {
+    OpenLog(3);
+    table.Last();
+    observer.events.clear();
+    // Out and back, as the analysis walks the newest entries.
     table.DisableControls();
-    table.Next();
+    table.Last();
+    table.MoveBy(-2);
+    table.Last();
     table.EnableControls();
-    EXPECT_EQ(observer.events, std::vector<std::string>{"changed"});
+    EXPECT_TRUE(observer.events.empty());
+    table.Last();
+    EXPECT_TRUE(observer.events.empty());
+
+    table.DisableControls();
+    table.Prior();
+    table.EnableControls();
+    EXPECT_EQ(observer.events, std::vector<std::string>{"scrolled"});
+    EXPECT_EQ(table.RecNo(), 2);
 }
 
 TEST_F(ControlsTest, OpeningWhileSuspendedIsToldOnResume) {
