@@ -58,10 +58,11 @@ void AddTitle(QWidget* page, const char* title, int centreX, int y) {
     label->setFont(font);
 }
 
-// The letters stacked one under another beside the value axis.
+// Too narrow for two letters, the caption wraps at every space and stands
+// letter over letter beside the value axis.
 void AddVerticalCaption(QWidget* page, int y) {
-    auto* label = AddLabel(page, "W\ne\ni\ng\nh\nt", {6, y, 14, 110}, Qt::AlignCenter);
-    label->setObjectName("WeightCaption");
+    QLabel* label = AddLabel(page, "W e i g h t", {6, y, 14, 110}, Qt::AlignCenter);
+    label->setWordWrap(true);
 }
 
 // The white ground inside a sunken bevel that a row of gauges stands on.

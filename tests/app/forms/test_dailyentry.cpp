@@ -235,3 +235,21 @@ INSTANTIATE_TEST_SUITE_P(DailyEntry, NoLogTest,
                          ::testing::Values("AddTodayButton", "EditWeightButton"));
 
 }  // namespace
+
+namespace {
+
+using EntryRedrawTest = EntryTest;
+
+TEST_F(EntryRedrawTest, NewEntryAndCorrectionRedrawThePages) {
+    OpenLog({150.0, 150.0}, true, Day(2));
+    auto* newest = MainForm->findChild<QLineEdit*>("MainEdit1");
+    TypeAndPressOK("149.5");
+    PressAddToday();
+    EXPECT_EQ(newest->text(), "149.5");
+
+    TypeAndPressOK("148");
+    PressEditWeight();
+    EXPECT_EQ(newest->text(), "148");
+}
+
+}  // namespace

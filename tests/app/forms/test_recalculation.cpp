@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -428,5 +429,42 @@ TEST_F(GoalPageTest, SpinningNotANumberShowsTheError) {
     EXPECT_EQ(messages[0].text, "'x' is not a valid floating point value.");
     EXPECT_EQ(ShownBy("Edit2"), "x");
 }
+
+}  // namespace
+
+namespace {
+
+struct PlaceCase {
+    const char* control;
+    QRect place;  // within its page
+};
+
+class ChartPlaceTest : public PassTest, public ::testing::WithParamInterface<PlaceCase> {};
+
+TEST_P(ChartPlaceTest, ControlsStandWhereTheChartsNeedThem) {
+    Start();
+    QWidget* control = Find(GetParam().control);
+    ASSERT_NE(control, nullptr);
+    QWidget* page = control->parentWidget();
+    while (form->PageControl1->indexOf(page) < 0) {
+        page = page->parentWidget();
+    }
+    const QRect place(control->mapTo(page, QPoint(0, 0)), control->size());
+    EXPECT_EQ(place, GetParam().place) << GetParam().control;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ChartPlaceTest,
+    ::testing::Values(
+        PlaceCase{"AvgGauge1", {79, 45, 5, 201}}, PlaceCase{"AvgGauge60", {433, 45, 5, 201}},
+        PlaceCase{"FGauge61", {439, 45, 5, 201}}, PlaceCase{"EntryGauge1", {56, 24, 7, 201}},
+        PlaceCase{"EntryGauge30", {288, 24, 7, 201}}, PlaceCase{"WeekShape1", {96, 144, 33, 121}},
+        PlaceCase{"WeekShape8", {432, 144, 33, 121}}, PlaceCase{"DayShape7", {384, 144, 33, 121}},
+        PlaceCase{"WLabelH", {16, 16, 50, 15}}, PlaceCase{"DayLabelHN", {16, 259, 50, 15}},
+        PlaceCase{"MainEdit4", {472, 56, 73, 21}}, PlaceCase{"MainEdit1", {472, 232, 73, 21}},
+        PlaceCase{"FutureEdit4", {472, 56, 73, 21}}),
+    [](const ::testing::TestParamInfo<PlaceCase>& param) {
+        return std::string(param.param.control);
+    });
 
 }  // namespace
