@@ -378,6 +378,16 @@ TEST_F(GoalPageTest, NewGoalWithAnEmptyLogStoresItQuietly) {
     EXPECT_EQ(StoredGoal(), 150.0F);
 }
 
+TEST_F(GoalPageTest, NewGoalWithNoLogOpenShowsNothingWrong) {
+    Start();  // no current file: the new-file dialog is cancelled
+    ASSERT_FALSE(form->Table1.Active());
+    Type("150.5");
+    PressNewGoal();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ShownBy("GoalLabel"), "150.5");
+    EXPECT_EQ(ShownBy("AvgGauge1"), "50");
+}
+
 struct SpinCase {
     const char* from;
     bool up;
