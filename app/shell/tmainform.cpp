@@ -177,9 +177,8 @@ void TMainForm::CreateEntriesPage() {
     DBGrid1->setObjectName("DBGrid1");
     // The date column grows when the regional short date is wider than the
     // usual eight characters, so no date is cut off.
-    const QString widestDate =
-        db::views::ShortDateText(std::chrono::sys_days{std::chrono::year{2028} / 12 / 28},
-                                 QLocale::system());
+    const QString widestDate = db::views::ShortDateText(
+        std::chrono::sys_days{std::chrono::year{2028} / 12 / 28}, QLocale::system());
     const int dateWidth = std::max(71, DBGrid1->fontMetrics().horizontalAdvance(widestDate) + 10);
     DBGrid1->setFixedWidth(279 + dateWidth - 71);
     DBGrid1->SetColumns({{"DATE", "Date", Qt::AlignLeft, dateWidth, true},

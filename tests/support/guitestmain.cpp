@@ -10,7 +10,9 @@
 // made inside libQt6Core, no frame of ours above it) as leaked when a test
 // process ends on a loaded machine; a quiet run never shows it. The tests of
 // the plain C++ libraries have no such entry and report every leak.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libQt6Core.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libQt6Core.so\n";
+}
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
