@@ -2,10 +2,12 @@
 // installation of the folder it was started from.
 #include <QApplication>
 
+#include "installpack/headlessrun.h"
 #include "installpack/uninstallprogram.h"
 #include "vcl/application.h"
 
 int main(int argc, char** argv) {
+    installpack::UseOffscreenWhenUnattendedWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     vcl::TApplication application;
     application.SetTitle(QStringLiteral("Uninstall"));
