@@ -117,6 +117,8 @@ bool InstallRun::Execute() {
         progress_.Status("Creating shortcuts...");
         MakeShortcuts();
         WriteUninstallRecord();
+        // Logged like every folder the installation makes, for the uninstaller.
+        journal_.MakeFolders(records_.File().parent_path());
         WriteLog();
         progress_.Status("Updating the machine records...");
         records_.Save();

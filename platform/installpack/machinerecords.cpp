@@ -1,5 +1,7 @@
 #include "installpack/machinerecords.h"
 
+#include <algorithm>
+
 #include <exception>
 
 #include "installpack/einstallerror.h"
@@ -99,6 +101,11 @@ void MachineRecords::Remove(const std::string& key, const std::string& name) {
     if (tree_.Find(path)->values.empty() && !HasSubkeys(tree_, path)) {
         tree_.Remove(path);
     }
+}
+
+bool MachineRecords::HoldsValues() const {
+    return std::ranges::any_of(tree_.keys,
+                               [](const registry::RegKey& key) { return !key.values.empty(); });
 }
 
 void MachineRecords::Save() const {

@@ -37,6 +37,9 @@ public:
     // Throws EInstallError when the file cannot be written.
     void Save() const;
 
+    // True while some key still holds a value.
+    bool HoldsValues() const;
+
     const std::filesystem::path& File() const { return file_; }
 
 private:

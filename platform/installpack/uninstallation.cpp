@@ -47,13 +47,18 @@ UninstallReport Uninstallation::Run() {
             }
         }
     }
+    // Records left with nothing in them go, so the folders made for them can.
+    if (records.HoldsValues()) {
+        records.Save();
+    } else {
+        fs::remove(records.File(), ignored);
+    }
     for (auto it = log_.entries.rbegin(); it != log_.entries.rend(); ++it) {
         if (it->kind == InstallLog::Kind::Folder) {
             fs::remove(it->path, ignored);  // only while empty
         }
     }
     std::ranges::sort(report.kept);
-    records.Save();
     return report;
 }
 

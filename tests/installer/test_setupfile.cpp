@@ -248,6 +248,8 @@ TEST_F(SetupFileTest, UninstallRemovesItAllButTheUsersLog) {
     EXPECT_FALSE(records.ReadString(kHelpKey, "Bodeloghlp.hlp"));
     EXPECT_FALSE(records.ReadString(kEngineKey, kEngineFolderValue));
     EXPECT_FALSE(fs::exists(EngineFolder() / "libbodelog_paradox.so"));
+    // The records the installation began hold nothing more, and go.
+    EXPECT_FALSE(fs::exists(dataHome() / "registry"));
 }
 
 }  // namespace
