@@ -3,14 +3,11 @@
 #include <QLocale>
 
 #include "help/showhelp.h"
-#include "shell/taboutbox.h"
+#include "shell/programforms.h"
 #include "shell/tmainform.h"
 #include "shell/tsplashform.h"
 #include "sysutils/numberformat.h"
 #include "vcl/application.h"
-#include "weightlog/teditweightdlg.h"
-#include "weightlog/tnewfiledlg.h"
-#include "weightlog/ttodaysweightdlg.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,20 +24,11 @@ int main(int argc, char** argv) {
         application.SetHelpFile("Bodeloghlp.hlp");
         application.SetHelpHandler(help::ShowHelp);
 
-        TMainForm mainForm;
-        MainForm = &mainForm;
-        TTodaysWeightDlg todaysWeightDlg(&mainForm);
-        TodaysWeightDlg = &todaysWeightDlg;
-        TNewFileDlg newFileDlg(&mainForm);
-        NewFileDlg = &newFileDlg;
-        TEditWeightDlg editWeightDlg(&mainForm);
-        EditWeightDlg = &editWeightDlg;
-        TAboutBox aboutBox(&mainForm);
-        AboutBox = &aboutBox;
+        const ProgramForms forms;
 
         splash.hide();
         splash.close();
-        mainForm.show();
+        forms.mainForm().show();
         QApplication::exec();
     } catch (const std::exception& error) {
         application.ShowException(error);

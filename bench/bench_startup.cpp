@@ -23,14 +23,11 @@
 #include <vector>
 
 #include "benchhome.h"
+#include "shell/programforms.h"
 #include "shell/settingsstore.h"
-#include "shell/taboutbox.h"
 #include "shell/tmainform.h"
 #include "shell/tsplashform.h"
 #include "vcl/application.h"
-#include "weightlog/teditweightdlg.h"
-#include "weightlog/tnewfiledlg.h"
-#include "weightlog/ttodaysweightdlg.h"
 #include "weightloggenerator.h"
 
 extern char** environ;
@@ -57,16 +54,8 @@ int RunBodelog(int argc, char** argv) {
     splash.repaint();
     QApplication::processEvents();
     application.SetTitle("Bodelog");
-    TMainForm mainForm;
-    MainForm = &mainForm;
-    TTodaysWeightDlg todaysWeightDlg(&mainForm);
-    TodaysWeightDlg = &todaysWeightDlg;
-    TNewFileDlg newFileDlg(&mainForm);
-    NewFileDlg = &newFileDlg;
-    TEditWeightDlg editWeightDlg(&mainForm);
-    EditWeightDlg = &editWeightDlg;
-    TAboutBox aboutBox(&mainForm);
-    AboutBox = &aboutBox;
+    const ProgramForms forms;
+    TMainForm& mainForm = forms.mainForm();
     splash.hide();
     splash.close();
     mainForm.show();
