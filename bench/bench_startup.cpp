@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -71,14 +72,12 @@ double SecondsToRun(const std::string& self, const char* mode) {
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     if (posix_spawn(&child, self.c_str(), nullptr, nullptr, args.data(), environ) != 0) {
-        std::cerr << "cannot start " << self << "\n";
-        std::exit(1);
+        throw std::runtime_error("cannot start " + self);
     }
     int status = 0;
     waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::cerr << mode << " failed\n";
-        std::exit(1);
+        throw std::runtime_error(std::string(mode) + " failed");
     }
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -126,5 +125,10 @@ int main(int argc, char** argv) {
         return RunBodelog(argc, argv);
     }
     const int runs = mode.empty() ? 15 : std::max(1, std::atoi(mode.c_str()));
-    return TimeBoth(runs);
+    try {
+        return TimeBoth(runs);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << "\n";
+        return 1;
+    }
 }
