@@ -125,7 +125,7 @@ void AddLevelCaptions(QWidget* page, const LevelChartPlace& place, int gauges,
 template <std::size_t N>
 void AddChangeChart(QWidget* page, const char* shapeName, std::array<vcl::TShape*, N>& shapes,
                     std::array<QLabel*, 6>& labels, const std::array<const char*, 6>& labelNames,
-                    QLabel*& zeroLabel, const std::array<const char*, N>& captions) {
+                    const char* zeroName, const std::array<const char*, N>& captions) {
     const int right = kBarX + kBarStep * static_cast<int>(N - 1) + kBarWidth + 16;
     auto* zeroLine = new QFrame(page);
     zeroLine->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -151,7 +151,7 @@ void AddChangeChart(QWidget* page, const char* shapeName, std::array<vcl::TShape
             page, texts[row], {kChangeLabelX, kChangeLabelY[row], kChangeLabelWidth, kLabelHeight},
             Qt::AlignRight | Qt::AlignVCenter);
         if (row == 3) {
-            zeroLabel = label;
+            label->setObjectName(zeroName);
             continue;
         }
         label->setObjectName(labelNames[named]);
@@ -209,20 +209,18 @@ void TMainForm::CreateFuturePage() {
 
 void TMainForm::CreateWeekPage() {
     AddTitle(Week, "Weight Loss By Week (Last 8 Weeks)", 280, 0);
-    QLabel* zero = nullptr;
+    // The week chart's "0" has no name of its own.
     AddChangeChart(Week, "WeekShape", WeekShape, WLabels,
-                   {"WLabelH", "WLabelM", "WLabelL", "WLabelLN", "WLabelMN", "WLabelHN"}, zero,
+                   {"WLabelH", "WLabelM", "WLabelL", "WLabelLN", "WLabelMN", "WLabelHN"}, "",
                    {"Eight", "Seven", "Six", "Five", "Four", "Three", "Two", "One"});
 }
 
 void TMainForm::CreateDayPage() {
     AddTitle(Day, "Weight Loss By Day (Last 8 Weeks)", 280, 0);
-    QLabel* zero = nullptr;
     AddChangeChart(
         Day, "DayShape", DayShape, DayLabels,
-        {"DayLabelH", "DayLabelM", "DayLabelL", "DayLabelLN", "DayLabelMN", "DayLabelHN"}, zero,
-        {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
-    zero->setObjectName("DayLabel");
+        {"DayLabelH", "DayLabelM", "DayLabelL", "DayLabelLN", "DayLabelMN", "DayLabelHN"},
+        "DayLabel", {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
 }
 
 QWidget* TMainForm::CreateEntriesChart() {
